@@ -1,0 +1,4 @@
+// hyxGETDELTAPRESSURE: the library's pressure delta.
+#include "parameterless.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Parameterless<hyxGETDELTAPRESSURE>(hyx::kNoErrorCheck);

@@ -1,0 +1,4 @@
+// hyxGETHYXVERSION: the library's version.
+#include "parameterless.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Parameterless<hyxGETHYXVERSION>(hyx::kNoErrorCheck);

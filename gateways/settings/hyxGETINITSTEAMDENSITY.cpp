@@ -1,0 +1,4 @@
+// hyxGETINITSTEAMDENSITY: the library's initial steam density.
+#include "parameterless.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Parameterless<hyxGETINITSTEAMDENSITY>(hyx::kNoErrorCheck);

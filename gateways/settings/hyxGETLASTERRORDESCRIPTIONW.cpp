@@ -1,0 +1,4 @@
+// hyxGETLASTERRORDESCRIPTIONW: the description of the library's last error.
+#include "parameterless.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Parameterless<hyxGETLASTERRORDESCRIPTIONW>(hyx::kNoErrorCheck);

@@ -1,0 +1,4 @@
+// hyxSETMAXITERATION: sets the library's maximum number of iterations.
+#include "elementwise.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Elementwise<hyxSETMAXITERATION>({"maxiteration"}, hyx::kNoErrorCheck);

@@ -1,0 +1,4 @@
+// hyxDPDTST.
+#include "elementwise.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Elementwise<hyxDPDTST>({"t"}, hyx::kCheckErrors);

@@ -1,0 +1,4 @@
+// hyxTHERMCONDEXPANSIONPTPEFF: the library's thermal conductivity for an expansion.
+#include "elementwise.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Elementwise<hyxTHERMCONDEXPANSIONPTPEFF>({"p0", "t0", "p1", "eff"}, hyx::kCheckErrors);

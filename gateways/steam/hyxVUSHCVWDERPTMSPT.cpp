@@ -1,0 +1,4 @@
+// hyxVUSHCVWDERPTMSPT: the function value and the fourteen properties v to DHDTp.
+#include "property_set.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::PropertySet<hyxVUSHCVWDERPTMSPT>({"p", "t"});

@@ -1,0 +1,4 @@
+// hyxWATERSTATEAREA2: the library's water state area, as an integer.
+#include "elementwise.hpp"
+
+const hyx::Gateway hyx::gateway = hyx::Elementwise<hyxWATERSTATEAREA2>({"p", "t"}, hyx::kCheckErrors);
