@@ -172,7 +172,7 @@ using namespace zorhyx6;
 
 ZORLONG hyxgADDGASV(ZORLONG id_target, ZORLONG id_source, double volume) {
     const Export& e = x_hyxgADDGASV;
-    record(e, id_target, id_source, volume);
+    const Call call = enter(e, id_target, id_source, volume);
     Gas* target;
     Gas* source;
     if (!resolve_id(e, id_target, false, target) || !resolve_id(e, id_source, true, source) ||
@@ -201,7 +201,7 @@ ZORLONG hyxgADDGASV(ZORLONG id_target, ZORLONG id_source, double volume) {
 
 double hyxgCVIDT(ZORLONG id, double t) {
     const Export& e = x_hyxgCVIDT;
-    record(e, id, t);
+    const Call call = enter(e, id, t);
     Gas* gas;
     if (!resolve_id(e, id, true, gas) || !check_finite(e, 1, t)) return kNaN;
     succeed();
@@ -210,7 +210,7 @@ double hyxgCVIDT(ZORLONG id, double t) {
 
 double hyxgCVGST(const char* gas, double t) {
     const Export& e = x_hyxgCVGST;
-    record(e, gas, t);
+    const Call call = enter(e, gas, t);
     Mixture m;
     if (!resolve_text(e, 0, gas, m) || !check_finite(e, 1, t)) return kNaN;
     succeed();
@@ -219,7 +219,7 @@ double hyxgCVGST(const char* gas, double t) {
 
 double hyxgVFIDID(ZORLONG id_looked, ZORLONG id_looked_for) {
     const Export& e = x_hyxgVFIDID;
-    record(e, id_looked, id_looked_for);
+    const Call call = enter(e, id_looked, id_looked_for);
     Gas* a;
     Gas* b;
     if (!resolve_id(e, id_looked, true, a) || !resolve_id(e, id_looked_for, false, b)) return kNaN;
@@ -229,7 +229,7 @@ double hyxgVFIDID(ZORLONG id_looked, ZORLONG id_looked_for) {
 
 double hyxgVFGSGS(const char* gas_looked, const char* gas_looked_for) {
     const Export& e = x_hyxgVFGSGS;
-    record(e, gas_looked, gas_looked_for);
+    const Call call = enter(e, gas_looked, gas_looked_for);
     Mixture a;
     Mixture b;
     if (!resolve_text(e, 0, gas_looked, a) || !resolve_text(e, 1, gas_looked_for, b)) return kNaN;
@@ -239,7 +239,7 @@ double hyxgVFGSGS(const char* gas_looked, const char* gas_looked_for) {
 
 double hyxgMMID(ZORLONG id) {
     const Export& e = x_hyxgMMID;
-    record(e, id);
+    const Call call = enter(e, id);
     Gas* gas;
     if (!resolve_id(e, id, true, gas)) return kNaN;
     succeed();
@@ -248,7 +248,7 @@ double hyxgMMID(ZORLONG id) {
 
 double hyxgGCGS(const char* gas) {
     const Export& e = x_hyxgGCGS;
-    record(e, gas);
+    const Call call = enter(e, gas);
     Mixture m;
     if (!resolve_text(e, 0, gas, m)) return kNaN;
     succeed();
@@ -257,7 +257,7 @@ double hyxgGCGS(const char* gas) {
 
 ZORLONG hyxgNEWIDNAME(const char* name) {
     const Export& e = x_hyxgNEWIDNAME;
-    record(e, name);
+    const Call call = enter(e, name);
     if (name == nullptr) {
         refuse_argument(e, 0, kNullPointer, "is a null pointer");
         return 0;
@@ -272,7 +272,7 @@ ZORLONG hyxgNEWIDNAME(const char* name) {
 
 ZORLONG hyxgIDNAME(const char* name) {
     const Export& e = x_hyxgIDNAME;
-    record(e, name);
+    const Call call = enter(e, name);
     if (name == nullptr) {
         refuse_argument(e, 0, kNullPointer, "is a null pointer");
         return 0;
@@ -288,7 +288,7 @@ ZORLONG hyxgIDNAME(const char* name) {
 
 ZORLONG hyxgDELETEGASID(ZORLONG id) {
     const Export& e = x_hyxgDELETEGASID;
-    record(e, id);
+    const Call call = enter(e, id);
     Gas* gas;
     if (!resolve_id(e, id, false, gas)) return 0;
     gases.erase(gases.begin() + (gas - gases.data()));
@@ -298,12 +298,12 @@ ZORLONG hyxgDELETEGASID(ZORLONG id) {
 
 ZORLONG hyxgNEWID(void) {
     const Export& e = x_hyxgNEWID;
-    record(e);
+    const Call call = enter(e);
     return new_gas(e, false, nullptr, Mixture{});
 }
 
 ZORLONG hyxgDELETEGASES(void) {
-    record(x_hyxgDELETEGASES);
+    const Call call = enter(x_hyxgDELETEGASES);
     const ZORLONG deleted = static_cast<ZORLONG>(gases.size());
     gases.clear();
     succeed();
@@ -311,13 +311,13 @@ ZORLONG hyxgDELETEGASES(void) {
 }
 
 ZORLONG hyxgGETCALCDISSMODE(void) {
-    record(x_hyxgGETCALCDISSMODE);
+    const Call call = enter(x_hyxgGETCALCDISSMODE);
     succeed();
     return 0;
 }
 
 double hyxGETABSOLUTEGASCONSTANT(void) {
-    record(x_hyxGETABSOLUTEGASCONSTANT);
+    const Call call = enter(x_hyxGETABSOLUTEGASCONSTANT);
     succeed();
     return kGasConstant;
 }

@@ -19,6 +19,7 @@ enum : ZORLONG {
     kNullPointer = 6,
     kEmptyGas = 7,
     kNoGasIdLeft = 8,
+    kInjected = 9,
 };
 
 // ---- The table, read at compile time -------------------------------------
@@ -114,7 +115,7 @@ void refuse_argument(const Export& e, int k, ZORLONG code, const char* what);
 
 std::string number_text(double value);
 
-// ---- Journal ----------------------------------------------------------------
+// ---- Journal and injected failures ------------------------------------------
 
 // One input argument as the caller passed it.
 struct CallArg {
@@ -126,13 +127,39 @@ struct CallArg {
     bool is_text = false;
 };
 
-extern bool journal_on;
-void journal_record(int number, std::initializer_list<CallArg> args);
+// True while the journal records or a failure is armed (zorhyx6_test_fail_next).
+extern bool hooks_on;
 
-// Recording is one test of a flag while the journal is off.
+// Records the call if the journal is on; true if this call is the one to fail.
+bool enter_hooked(const Export& e, std::initializer_list<CallArg> args);
+
+// Sets the injected failure of export e as its last error.
+void inject_failure(const Export& e);
+
+// The hooks' part of one call. An injected failure is set when the call ends,
+// after the call has done its work and computed its result.
+class Call {
+public:
+    explicit Call(const Export* failing) : failing_(failing) {}
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+    ~Call() { now(); }
+    // Sets the injected failure at once: for the exports that return the
+    // last error's text, which must not change after they took it.
+    void now() {
+        if (failing_) inject_failure(*failing_);
+        failing_ = nullptr;
+    }
+
+private:
+    const Export* failing_;
+};
+
+// Every export starts with this; with no hooks it is one test of a flag.
 template <class... A>
-inline void record(const Export& e, A... args) {
-    if (journal_on) journal_record(e.number, {CallArg(args)...});
+[[nodiscard]] inline Call enter(const Export& e, A... args) {
+    if (!hooks_on) return Call(nullptr);
+    return Call(enter_hooked(e, {CallArg(args)...}) ? &e : nullptr);
 }
 
 // ---- Gases ------------------------------------------------------------------

@@ -50,7 +50,7 @@ bool water_value(const Export& e, const double* a, int n, double& value) {
 
 template <class... A>
 double water_double(const Export& e, A... args) {
-    record(e, args...);
+    const Call call = enter(e, args...);
     const double a[] = {args...};
     double v;
     if (!water_value(e, a, static_cast<int>(sizeof...(A)), v)) return kNaN;
@@ -61,7 +61,7 @@ double water_double(const Export& e, A... args) {
 // The value truncated toward zero; refused unless it fits 32 bits.
 template <class... A>
 ZORLONG water_long(const Export& e, A... args) {
-    record(e, args...);
+    const Call call = enter(e, args...);
     const double a[] = {args...};
     double v;
     if (!water_value(e, a, static_cast<int>(sizeof...(A)), v)) return 0;
@@ -84,7 +84,7 @@ constexpr const char* kPropertyNames[kPropertyCount] = {ZORHYX6_PROPERTIES(ZORHY
 // out-parameter receives NaN.
 template <class... A>
 double property_set(const Export& e, double* const (&out)[kPropertyCount], A... args) {
-    record(e, args...);
+    const Call call = enter(e, args...);
     const double a[] = {args...};
     double v;
     bool ok = water_value(e, a, static_cast<int>(sizeof...(A)), v);

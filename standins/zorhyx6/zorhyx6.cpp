@@ -37,11 +37,18 @@ void refuse_argument(const Export& e, int k, ZORLONG code, const char* what) {
     refuse(e, code, "argument #" + std::to_string(k + 1) + " (" + parameter_name_text(e.params, k) + ") " + what);
 }
 
-// ---- Journal ----------------------------------------------------------------
+// ---- Journal and injected failures ------------------------------------------
 
-bool journal_on = false;
+bool hooks_on = false;
 
 namespace {
+
+bool journal_on = false;
+int fail_next = 0;  // export number whose next call fails; 0 for none
+
+void update_hooks_on() {
+    hooks_on = journal_on || fail_next != 0;
+}
 
 struct JournalArg {
     double number;
@@ -73,8 +80,6 @@ const JournalArg* journal_arg(int i, int k) {
     return &journal_args[call.first + static_cast<std::size_t>(k)];
 }
 
-}  // namespace
-
 void journal_record(int number, std::initializer_list<CallArg> args) {
     journal_calls.push_back(JournalCall{number, static_cast<int>(args.size()), journal_args.size()});
     for (const CallArg& a : args) {
@@ -87,6 +92,20 @@ void journal_record(int number, std::initializer_list<CallArg> args) {
             journal_args.push_back(JournalArg{std::numeric_limits<double>::quiet_NaN(), journal_texts.back().c_str()});
         }
     }
+}
+
+}  // namespace
+
+bool enter_hooked(const Export& e, std::initializer_list<CallArg> args) {
+    if (journal_on) journal_record(e.number, args);
+    if (fail_next != e.number) return false;
+    fail_next = 0;
+    update_hooks_on();
+    return true;
+}
+
+void inject_failure(const Export& e) {
+    refuse(e, kInjected, "failure injected by zorhyx6_test_fail_next");
 }
 
 // ---- Settings -----------------------------------------------------------------
@@ -122,74 +141,74 @@ using namespace zorhyx6;
 // previous value; neither they nor the readers touch the last error.
 
 ZORLONG hyxSETTOLERANCEMODE(ZORLONG mode) {
-    record(x_hyxSETTOLERANCEMODE, mode);
+    const Call call = enter(x_hyxSETTOLERANCEMODE, mode);
     return exchange(settings.tolerance_mode, mode);
 }
 
 ZORLONG hyxSETCHECKRANGEMODE(ZORLONG mode) {
-    record(x_hyxSETCHECKRANGEMODE, mode);
+    const Call call = enter(x_hyxSETCHECKRANGEMODE, mode);
     return exchange(settings.check_range_mode, mode);
 }
 
 double hyxSETTOLERANCE(double tolerance) {
-    record(x_hyxSETTOLERANCE, tolerance);
+    const Call call = enter(x_hyxSETTOLERANCE, tolerance);
     return exchange(settings.tolerance, tolerance);
 }
 
 ZORLONG hyxSETMAXITERATION(ZORLONG maxiteration) {
-    record(x_hyxSETMAXITERATION, maxiteration);
+    const Call call = enter(x_hyxSETMAXITERATION, maxiteration);
     return exchange(settings.max_iteration, maxiteration);
 }
 
 double hyxSETDELTATS(double delta) {
-    record(x_hyxSETDELTATS, delta);
+    const Call call = enter(x_hyxSETDELTATS, delta);
     return exchange(settings.delta_ts, delta);
 }
 
 double hyxSETDELTAPRESSURE(double delta) {
-    record(x_hyxSETDELTAPRESSURE, delta);
+    const Call call = enter(x_hyxSETDELTAPRESSURE, delta);
     return exchange(settings.delta_pressure, delta);
 }
 
 double hyxSETINITSTEAMDENSITY(double r) {
-    record(x_hyxSETINITSTEAMDENSITY, r);
+    const Call call = enter(x_hyxSETINITSTEAMDENSITY, r);
     return exchange(settings.init_steam_density, r);
 }
 
 double hyxGETINITSTEAMDENSITY(void) {
-    record(x_hyxGETINITSTEAMDENSITY);
+    const Call call = enter(x_hyxGETINITSTEAMDENSITY);
     return settings.init_steam_density;
 }
 
 double hyxGETTOLERANCE(void) {
-    record(x_hyxGETTOLERANCE);
+    const Call call = enter(x_hyxGETTOLERANCE);
     return settings.tolerance;
 }
 
 double hyxGETDELTAPRESSURE(void) {
-    record(x_hyxGETDELTAPRESSURE);
+    const Call call = enter(x_hyxGETDELTAPRESSURE);
     return settings.delta_pressure;
 }
 
 double hyxGETDELTATS(void) {
-    record(x_hyxGETDELTATS);
+    const Call call = enter(x_hyxGETDELTATS);
     return settings.delta_ts;
 }
 
 ZORLONG hyxGETCHECKRANGEMODE(void) {
-    record(x_hyxGETCHECKRANGEMODE);
+    const Call call = enter(x_hyxGETCHECKRANGEMODE);
     return settings.check_range_mode;
 }
 
 double hyxGETHYXVERSION(void) {
-    record(x_hyxGETHYXVERSION);
+    const Call call = enter(x_hyxGETHYXVERSION);
     return 6.1;
 }
 
 // ---- Last error -----------------------------------------------------------------
 
 ZORLONG hyxSETLASTERROR(ZORLONG ErrCode) {
-    record(x_hyxSETLASTERROR, ErrCode);
+    const Call call = enter(x_hyxSETLASTERROR, ErrCode);
     const ZORLONG previous = last_error.code;
     last_error.code = ErrCode;
     if (ErrCode == 0)
@@ -200,18 +219,20 @@ ZORLONG hyxSETLASTERROR(ZORLONG ErrCode) {
 }
 
 ZORLONG hyxGETLASTERROR(void) {
-    record(x_hyxGETLASTERROR);
+    const Call call = enter(x_hyxGETLASTERROR);
     return last_error.code;
 }
 
 // The texts below live in last_error until the next call changes it.
 const char* hyxGETLASTERRORTEXT(void) {
-    record(x_hyxGETLASTERRORTEXT);
+    Call call = enter(x_hyxGETLASTERRORTEXT);
+    call.now();
     return last_error.text.c_str();
 }
 
 const char* hyxGETLASTERRORDESCRIPTIONW(void) {
-    record(x_hyxGETLASTERRORDESCRIPTIONW);
+    Call call = enter(x_hyxGETLASTERRORDESCRIPTIONW);
+    call.now();
     if (description_null) return nullptr;
     return last_error.code == 0 ? "No error." : last_error.text.c_str();
 }
@@ -225,12 +246,20 @@ void zorhyx6_test_reset(void) {
     reset_gases();
     description_null = false;
     journal_on = false;
+    fail_next = 0;
+    update_hooks_on();
     journal_clear();
 }
 
 void zorhyx6_test_journal(int on) {
     if (on) journal_clear();
     journal_on = on != 0;
+    update_hooks_on();
+}
+
+void zorhyx6_test_fail_next(int export_number) {
+    fail_next = export_number;
+    update_hooks_on();
 }
 
 int zorhyx6_test_journal_size(void) {

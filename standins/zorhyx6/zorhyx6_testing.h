@@ -15,7 +15,7 @@ extern "C" {
 #endif
 
 /* Settings, last error, gases (ids start at 1 again) and hooks back to their
-   start; journal stopped and cleared. */
+   start: journal stopped and cleared, no failure armed. */
 ZORHYX6_API void zorhyx6_test_reset(void);
 
 /* on != 0: clear the journal and record every call of a table export from now
@@ -32,6 +32,13 @@ ZORHYX6_API double zorhyx6_test_journal_number(int i, int k);
 /* The journal's own copy of text argument k of call i; null for a number and
    for a null text pointer. Valid until the journal is cleared. */
 ZORHYX6_API const char *zorhyx6_test_journal_text(int i, int k);
+
+/* The next call of the export numbered export_number does its work and
+   returns its usual result, and then sets last error code 9 with the text
+   "ZORHYX6 <name>: failure injected by zorhyx6_test_fail_next." (237 and 299
+   set it first, and return it). One export at a time: a new call replaces the
+   armed one; 0 disarms. */
+ZORHYX6_API void zorhyx6_test_fail_next(int export_number);
 
 /* While on != 0, export 299 (hyxGETLASTERRORDESCRIPTIONW) returns a null
    pointer. */

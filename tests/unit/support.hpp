@@ -29,6 +29,27 @@ inline Outcome Call(const std::string& name, int nlhs, const std::vector<const m
     return Plugin(name).call(nlhs, inputs);
 }
 
+// The elements of a real numeric array, as doubles, in storage order.
+inline std::vector<double> Values(const mxArray* a) {
+    std::vector<double> values;
+    for (std::size_t k = 0; k < mxGetNumberOfElements(a); ++k) values.push_back(mexhost::element(a, k));
+    return values;
+}
+
+// Arrays to pass as one call's inputs.
+template <class... A>
+std::vector<Array> Inputs(A... a) {
+    std::vector<Array> v;
+    (v.push_back(std::move(a)), ...);
+    return v;
+}
+
+inline std::vector<const mxArray*> Pointers(const std::vector<Array>& arrays) {
+    std::vector<const mxArray*> pointers;
+    for (const Array& a : arrays) pointers.push_back(a.get());
+    return pointers;
+}
+
 // One library call as the journal saw it.
 struct LibraryCall {
     int number;
@@ -47,6 +68,14 @@ inline std::vector<LibraryCall> Journal() {
         }
         calls.push_back(c);
     }
+    return calls;
+}
+
+// The journal's calls of one export.
+inline std::vector<LibraryCall> CallsOf(int number) {
+    std::vector<LibraryCall> calls;
+    for (const LibraryCall& c : Journal())
+        if (c.number == number) calls.push_back(c);
     return calls;
 }
 

@@ -466,6 +466,30 @@ TEST_F(Zorhyx6, JournalRecordsCallsInOrderWithTheirArguments) {
     EXPECT_EQ(zorhyx6_test_journal_size(), 0) << "a reset stops recording";
 }
 
+TEST_F(Zorhyx6, InjectedFailureComesAfterTheCallsWorkOnce) {
+    ASSERT_EQ(hyxgNEWIDNAME("N2"), 1);
+    zorhyx6_test_fail_next(439);
+    EXPECT_EQ(hyxgNEWID(), 2) << "another export does not fail";
+    EXPECT_EQ(hyxGETLASTERROR(), 0);
+    EXPECT_EQ(hyxgDELETEGASES(), 2);
+    EXPECT_EQ(hyxGETLASTERROR(), 9);
+    EXPECT_EQ(error_text(), "ZORHYX6 hyxgDELETEGASES: failure injected by zorhyx6_test_fail_next.");
+    EXPECT_EQ(hyxgDELETEGASES(), 0) << "the gases went all the same, and it fails once";
+    EXPECT_EQ(hyxGETLASTERROR(), 0);
+
+    zorhyx6_test_fail_next(230);
+    EXPECT_EQ(hyxGETTOLERANCE(), 1e-9);
+    EXPECT_EQ(hyxGETLASTERROR(), 9);
+
+    zorhyx6_test_fail_next(237);
+    EXPECT_STREQ(hyxGETLASTERRORTEXT(), "ZORHYX6 hyxGETLASTERRORTEXT: failure injected by zorhyx6_test_fail_next.");
+
+    zorhyx6_test_fail_next(24);
+    zorhyx6_test_reset();
+    EXPECT_EQ(hyxTHERMCONDPTX(1, 2, 3), 38);
+    EXPECT_EQ(hyxGETLASTERROR(), 0) << "a reset disarms";
+}
+
 // Every export of the table, called with zeros and null pointers, is safe and
 // journaled under its own number with its input arguments counted.
 template <class T>

@@ -163,6 +163,20 @@ int calls_in_last_call(Api api) { return detail::host_state().calls[static_cast<
 std::size_t live_arrays() { return detail::host_state().live.size(); }
 std::size_t live_blocks() { return detail::host_state().blocks.size(); }
 
+std::string as_call(const std::function<void()>& body) {
+    detail::HostState& s = detail::host_state();
+    if (s.active) throw std::logic_error("as_call: another call is in progress");
+    detail::begin_call(nullptr, 0);
+    try {
+        body();
+    } catch (...) {
+        detail::end_call(true);
+        throw;
+    }
+    detail::end_call(false);
+    return s.misuse;
+}
+
 Plugin::Plugin(const std::string& path) {
     dlerror();
     handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -181,12 +195,20 @@ Plugin::Plugin(const std::string& path) {
     entry_ = reinterpret_cast<Entry>(sym);
 }
 
+// Under AddressSanitizer the module stays mapped so that a leak report made
+// at exit can still name the plug-in's functions.
+#if defined(__SANITIZE_ADDRESS__)
+#define MEXHOST_KEEP_MODULES 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MEXHOST_KEEP_MODULES 1
+#endif
+#endif
+
 Plugin::~Plugin() {
-#if !defined(__SANITIZE_ADDRESS__)
+#ifndef MEXHOST_KEEP_MODULES
     dlclose(handle_);
 #endif
-    // Under AddressSanitizer the module stays mapped so that a leak report
-    // made at exit can still name the plug-in's functions.
 }
 
 Outcome Plugin::call(int nlhs, const std::vector<const mxArray*>& inputs) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +65,13 @@ struct Outcome {
                                   // empty when the call failed
     std::string misuse;           // API misuse the host caught, one per line; empty when fine
 };
+
+// Runs body as the inside of a plug-in call, for testing code that a
+// plug-in runs: what body takes from mxCalloc and the arrays it creates are
+// released when it ends, and armed failures apply. body must not call
+// mexErrMsgTxt; an exception it throws is passed on after the release.
+// Returns what body reported as misuse.
+std::string as_call(const std::function<void()>& body);
 
 // A plug-in loaded like MATLAB loads one: dlopen, then mexFunction.
 class Plugin {

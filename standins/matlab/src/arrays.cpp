@@ -339,7 +339,7 @@ mxArray* mxCreateSparse(mwSize m, mwSize n, mwSize nzmax, mxComplexity flag) {
     a->complex = flag == mxCOMPLEX;
     a->dims = {m, n};
     a->nzmax = nz;
-    a->real = zeroed(m * n, sizeof(double));
+    a->real = zeroed(nz, sizeof(double));
     a->imag = a->complex ? zeroed(nz, sizeof(double)) : nullptr;
     a->ir = static_cast<mwIndex*>(zeroed(nz, sizeof(mwIndex)));
     a->jc = static_cast<mwIndex*>(zeroed(n + 1, sizeof(mwIndex)));
