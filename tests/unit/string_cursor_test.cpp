@@ -83,7 +83,9 @@ TEST(StringCursor, StaysOnTheLastTextAndKeepsEarlierTextsValid) {
             EXPECT_STREQ(cursor.GetValue(), input == rows.get() ? "cd" : "y");
         });
         // The cell cursor took two texts and no more after its last cell.
-        if (input == cells.get()) EXPECT_EQ(mexhost::calls_in_last_call(Api::GetString), 2);
+        if (input == cells.get()) {
+            EXPECT_EQ(mexhost::calls_in_last_call(Api::GetString), 2);
+        }
     }
 }
 
