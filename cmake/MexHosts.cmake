@@ -92,6 +92,9 @@ function(hyx_add_host_library name)
             # The large-array API of MATLAB's interface, also for releases
             # that choose their API by release name.
             target_compile_definitions(${name}_${host} PUBLIC MATLAB_MEX_FILE MATLAB_DEFAULT_RELEASE=R2017b)
+            # After the library on the link line: plug-ins are linked with
+            # --as-needed, which keeps mx and mex only for later references.
+            target_link_libraries(${name}_${host} PUBLIC ${Matlab_MEX_LIBRARY} ${Matlab_MX_LIBRARY})
         else()
             target_include_directories(${name}_${host} SYSTEM PUBLIC ${HYX_OCTAVE_INCLUDE_DIRS})
         endif()

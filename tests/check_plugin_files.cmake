@@ -1,6 +1,8 @@
 # For every plug-in file in DIR: it exports mexFunction and nothing else, and
-# the loader finds ZORHYX6 for it with no loader path set.
-#   cmake -DDIR=<folder> -DPLUGINS=<name;...> -P check_plugin_files.cmake
+# the loader finds ZORHYX6 for it with no loader path set. With
+# -DSELF_CONTAINED=ON, every symbol it uses must resolve through what it
+# links (a MATLAB plug-in; Octave's resolve against the running Octave).
+#   cmake -DDIR=<folder> -DPLUGINS=<name;...> [-DSELF_CONTAINED=ON] -P check_plugin_files.cmake
 find_program(NM nm REQUIRED)
 find_program(LDD ldd REQUIRED)
 file(GLOB files ${DIR}/hyx*)
@@ -21,8 +23,15 @@ foreach(file IN LISTS files)
     if(NOT exported STREQUAL "mexFunction")
         string(APPEND failures "${file} exports: ${exported}\n")
     endif()
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${LDD} ${file}
+    set(relocations "")
+    if(SELF_CONTAINED)
+        set(relocations -r)
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${LDD} ${relocations} ${file}
                     OUTPUT_VARIABLE deps COMMAND_ERROR_IS_FATAL ANY)
+    if(deps MATCHES "undefined symbol")
+        string(APPEND failures "${file} leaves symbols unresolved:\n${deps}\n")
+    endif()
     if(NOT deps MATCHES "libZORHYX6[^\n]*=> /")
         string(APPEND failures "${file} does not find ZORHYX6:\n${deps}\n")
     endif()

@@ -22,7 +22,7 @@ failed = 0;
 
 % A plug-in found elsewhere, or none, would make every result meaningless.
 found = which("hyxTHERMCONDPTX");
-if !strncmp(found, plugins, numel(plugins))
+if isempty(found) || !strcmp(canonicalize_file_name(fileparts(found)), canonicalize_file_name(plugins))
   printf("FAIL setup: hyxTHERMCONDPTX not taken from %s (found: '%s')\n", plugins, found);
   failed = 1;
 else
