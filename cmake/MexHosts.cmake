@@ -7,6 +7,8 @@
 #
 # GNU Octave: built whenever mkoctfile is found.
 
+include(PluginHelp)
+
 set(HYX_VERSION_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/mexFunction.map)
 
 # --- MATLAB, or our host laid out as a MATLAB installation -----------------
@@ -107,6 +109,11 @@ endfunction()
 function(hyx_add_plugin name source)
     cmake_parse_arguments(arg "" "" "LINK" ${ARGN})
     set_property(GLOBAL APPEND PROPERTY HYX_PLUGINS ${name})
+    set(help_folders)
+    foreach(host IN LISTS HYX_HOSTS)
+        list(APPEND help_folders ${HYX_MEX_DIR}/${host})
+    endforeach()
+    hyx_write_help(${name} ${source} ${help_folders})
     foreach(host IN LISTS HYX_HOSTS)
         set(libs)
         foreach(lib IN LISTS arg_LINK ITEMS hyx_entry)
@@ -128,6 +135,7 @@ function(hyx_add_plugin name source)
             RUNTIME_OUTPUT_DIRECTORY ${HYX_MEX_DIR}/${host}
             INSTALL_RPATH "$ORIGIN")
         install(TARGETS ${name}_${host} LIBRARY DESTINATION ${host} RUNTIME DESTINATION ${host})
+        install(FILES ${HYX_MEX_DIR}/${host}/${name}.m DESTINATION ${host})
     endforeach()
 endfunction()
 

@@ -6,6 +6,7 @@
 find_program(NM nm REQUIRED)
 find_program(LDD ldd REQUIRED)
 file(GLOB files ${DIR}/hyx*)
+list(FILTER files EXCLUDE REGEX "\\.m$")  # the help texts beside them
 list(LENGTH files found)
 list(LENGTH PLUGINS expected)
 if(NOT found EQUAL expected)
