@@ -38,6 +38,7 @@ if(NOT Matlab_ROOT_DIR OR Matlab_ROOT_DIR STREQUAL HYX_MATLAB_ROOT)
     # FindMatlab takes them as found.
     set(Matlab_ROOT_DIR ${HYX_MATLAB_ROOT} CACHE PATH "MATLAB installation root" FORCE)
     set(Matlab_MEX_EXTENSION ${_mex_ext} CACHE STRING "MEX file extension")
+    set(Matlab_INCLUDE_DIRS ${HYX_MATLAB_ROOT}/extern/include CACHE PATH "")
     set(Matlab_MX_LIBRARY ${_bin}/${CMAKE_SHARED_LIBRARY_PREFIX}mx${CMAKE_SHARED_LIBRARY_SUFFIX} CACHE FILEPATH "")
     set(Matlab_MEX_LIBRARY ${_bin}/${CMAKE_SHARED_LIBRARY_PREFIX}mex${CMAKE_SHARED_LIBRARY_SUFFIX} CACHE FILEPATH "")
     add_subdirectory(${PROJECT_SOURCE_DIR}/standins/matlab ${CMAKE_BINARY_DIR}/standins/matlab)
@@ -55,7 +56,7 @@ endif()
 
 # --- GNU Octave ------------------------------------------------------------
 set(HYX_HAVE_OCTAVE OFF)
-if(HYX_OCTAVE)
+if(HYX_OCTAVE AND NOT CMAKE_CROSSCOMPILING)
     find_program(MKOCTFILE mkoctfile)
     if(MKOCTFILE)
         execute_process(COMMAND ${MKOCTFILE} -p INCFLAGS OUTPUT_VARIABLE _flags

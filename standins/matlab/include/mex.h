@@ -5,6 +5,17 @@
 
 #include "matrix.h"
 
+/* libmex's own exports; matrix.h's belong to libmx. */
+#if defined(_WIN32)
+#  if defined(MEXHOST_BUILDING_MEX)
+#    define MEXHOST_MEX_API __declspec(dllexport)
+#  else
+#    define MEXHOST_MEX_API __declspec(dllimport)
+#  endif
+#else
+#  define MEXHOST_MEX_API __attribute__((visibility("default")))
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -15,7 +26,7 @@ void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *prhs[]);
 /* Reports the text as the call's error and does not return: the call ends
    here, and the host releases what the call took from mxCalloc and the
    arrays it created and did not return. */
-MEXHOST_API void mexErrMsgTxt(const char *message);
+MEXHOST_MEX_API void mexErrMsgTxt(const char *message);
 
 #ifdef __cplusplus
 }
