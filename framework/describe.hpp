@@ -16,14 +16,14 @@
 
 namespace hyx {
 
-// The number and name of each export, from the library's export table.
+// The name of each export, from the library's export table: the name of
+// the plug-in that calls it.
 template <auto F>
 struct Export;
-#define HYX_EXPORT_INFO(number, result, name, params)     \
-    template <>                                           \
-    struct Export<&::name> {                              \
-        static constexpr int kNumber = number;            \
-        static constexpr const char* kName = #name;       \
+#define HYX_EXPORT_INFO(number, result, name, params) \
+    template <>                                       \
+    struct Export<&::name> {                          \
+        static constexpr const char* kName = #name;   \
     };
 ZORHYX6_EXPORTS(HYX_EXPORT_INFO)
 #undef HYX_EXPORT_INFO
