@@ -1,6 +1,7 @@
 # hyx_write_help(<name> <description source> <folder>...)
 # Writes <name>.m, the text of `help <name>`, into each folder. Everything in
-# it comes from the plug-in's description and the library's export table.
+# it comes from the plug-in's description and the library's export table,
+# whose names for the parameters must be the description's.
 
 function(hyx_write_help name source)
     file(READ ${source} description)
@@ -40,13 +41,22 @@ function(hyx_write_help name source)
         string(APPEND text " once.\n")
     else()
         string(APPEND text " once per element.\n%\n")
+        # The table declares the parameters too: the names must agree.
+        string(REPLACE "ZORHYX6_PROPERTY_SET_OUT" "" declared "${parameters}")
+        string(REPLACE "," ";" declared "${declared}")
         set(i 0)
         foreach(input IN LISTS names)
+            list(GET declared ${i} declaration)
             math(EXPR i "${i} + 1")
-            if(parameters MATCHES "const char \\*${input}[,)]|const char \\*${input}$")
+            string(STRIP "${declaration}" declaration)
+            if(NOT declaration MATCHES "^(.*[ *])([A-Za-z0-9_]+)$" OR NOT CMAKE_MATCH_2 STREQUAL input)
+                message(FATAL_ERROR "${source}: input ${i} is '${input}', the export table declares '${declaration}'")
+            endif()
+            string(STRIP "${CMAKE_MATCH_1}" type)
+            if(type STREQUAL "const char *")
                 string(APPEND text "%   ${input}: text; a char matrix gives one text per row (trailing blanks\n"
                                    "%     cut), a cell array of char arrays one text per cell.\n")
-            elseif(parameters MATCHES "ZORLONG ${input}([,) ]|$)")
+            elseif(type STREQUAL "ZORLONG")
                 string(APPEND text "%   ${input}: numeric array of any class; a whole number (a fraction is cut off).\n")
             else()
                 string(APPEND text "%   ${input}: numeric array of any class.\n")
