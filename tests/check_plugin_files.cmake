@@ -1,10 +1,11 @@
-# For every plug-in file in DIR: it exports mexFunction and nothing else, and
-# the loader finds ZORHYX6 for it with no loader path set. With
-# -DSELF_CONTAINED=ON, every symbol it uses must resolve through what it
-# links (a MATLAB plug-in; Octave's resolve against the running Octave).
-#   cmake -DDIR=<folder> -DPLUGINS=<name;...> [-DSELF_CONTAINED=ON] -P check_plugin_files.cmake
-find_program(NM nm REQUIRED)
-find_program(LDD ldd REQUIRED)
+# Reads every plug-in file in DIR and checks that it exports mexFunction and
+# nothing else, and that it finds its ZORHYX6:
+# - ELF (nm, ldd): the loader finds ZORHYX6 with no loader path set; with
+#   -DSELF_CONTAINED=ON every symbol it uses resolves through what it links
+#   (a MATLAB plug-in; Octave's resolve against the running Octave);
+# - PE (-DOBJDUMP=<objdump>): every function of ZORHYX6.dll is imported by
+#   ordinal, by no name.
+#   cmake -DDIR=<folder> -DPLUGINS=<name;...> [-DSELF_CONTAINED=ON] [-DOBJDUMP=...] -P check_plugin_files.cmake
 file(GLOB files ${DIR}/hyx*)
 list(FILTER files EXCLUDE REGEX "\\.m$")  # the help texts beside them
 list(LENGTH files found)
@@ -12,29 +13,57 @@ list(LENGTH PLUGINS expected)
 if(NOT found EQUAL expected)
     message(FATAL_ERROR "${DIR}: ${found} plug-in files for ${expected} plug-ins")
 endif()
-set(failures "")
-foreach(file IN LISTS files)
+
+function(check_elf file)
+    find_program(NM nm REQUIRED)
+    find_program(LDD ldd REQUIRED)
     execute_process(COMMAND ${NM} -D --defined-only ${file} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
-    string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
-    set(exported "")
-    foreach(line IN LISTS lines)
-        string(REGEX REPLACE "^.* " "" symbol "${line}")
-        list(APPEND exported ${symbol})
-    endforeach()
-    if(NOT exported STREQUAL "mexFunction")
-        string(APPEND failures "${file} exports: ${exported}\n")
-    endif()
+    string(REGEX MATCHALL "[^\n]+" exported "${symbols}")
+    list(TRANSFORM exported REPLACE "^.* " "")
     set(relocations "")
     if(SELF_CONTAINED)
         set(relocations -r)
     endif()
     execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${LDD} ${relocations} ${file}
                     OUTPUT_VARIABLE deps COMMAND_ERROR_IS_FATAL ANY)
+    set(problem "")
     if(deps MATCHES "undefined symbol")
-        string(APPEND failures "${file} leaves symbols unresolved:\n${deps}\n")
+        string(APPEND problem "leaves symbols unresolved:\n${deps}\n")
     endif()
     if(NOT deps MATCHES "libZORHYX6[^\n]*=> /")
-        string(APPEND failures "${file} does not find ZORHYX6:\n${deps}\n")
+        string(APPEND problem "does not find ZORHYX6:\n${deps}\n")
+    endif()
+    set(exported "${exported}" PARENT_SCOPE)
+    set(problem "${problem}" PARENT_SCOPE)
+endfunction()
+
+function(check_pe file)
+    execute_process(COMMAND ${OBJDUMP} -p ${file} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([^\n]+\n)*" names "${dump}")
+    string(REGEX MATCHALL "\\[ *[0-9]+\\] [A-Za-z_][A-Za-z0-9_]*" exported "${names}")
+    list(TRANSFORM exported REPLACE "^.* " "")
+    set(problem "")
+    if(NOT dump MATCHES "DLL Name: ZORHYX6\\.dll\n[^\n]*\n(([^\n]+\n)*)")
+        set(problem "imports nothing from ZORHYX6.dll\n")
+    elseif(NOT CMAKE_MATCH_1 MATCHES "^([^\n]*<none>\n)+$")
+        set(problem "imports from ZORHYX6.dll by name:\n${CMAKE_MATCH_1}\n")
+    endif()
+    set(exported "${exported}" PARENT_SCOPE)
+    set(problem "${problem}" PARENT_SCOPE)
+endfunction()
+
+set(failures "")
+foreach(file IN LISTS files)
+    if(OBJDUMP)
+        check_pe(${file})
+    else()
+        check_elf(${file})
+    endif()
+    if(NOT exported STREQUAL "mexFunction")
+        string(APPEND failures "${file} exports: ${exported}\n")
+    endif()
+    if(problem)
+        string(APPEND failures "${file} ${problem}")
     endif()
 endforeach()
 if(failures)
