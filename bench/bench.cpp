@@ -10,8 +10,8 @@
 
 namespace {
 
-mexhost::Plugin& Plugin(const std::string& name) {
-    static mexhost::Plugin plugin(std::string(HYX_PLUGIN_DIR) + "/" + name + HYX_PLUGIN_SUFFIX);
+mexhost::Plugin& ThermCond() {
+    static mexhost::Plugin plugin(std::string(HYX_PLUGIN_DIR) + "/hyxTHERMCONDPTX" HYX_PLUGIN_SUFFIX);
     return plugin;
 }
 
@@ -39,7 +39,7 @@ void Gateway(benchmark::State& state, mxClassID cls) {
     const auto n = static_cast<std::size_t>(state.range(0));
     const mexhost::Array p = mexhost::scalar(0.1), x = mexhost::scalar(0);
     const mexhost::Array t = mexhost::numeric(cls, {1, n}, Ramp(n));
-    mexhost::Plugin& plugin = Plugin("hyxTHERMCONDPTX");
+    mexhost::Plugin& plugin = ThermCond();
     for (auto _ : state) {
         mexhost::Outcome out = plugin.call(1, {p.get(), t.get(), x.get()});
         if (out.failed) state.SkipWithError(out.message.c_str());

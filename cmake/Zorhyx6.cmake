@@ -7,19 +7,43 @@
 
 set(ZORHYX6_EXPORT_TABLE ${PROJECT_SOURCE_DIR}/framework/zorhyx6.h)
 
+# The table read whole: its lines end in backslashes, which a CMake list
+# would take for escaped separators. Each entry of ZORHYX6_ENTRIES is
+# "number|result|name|parameters"; ZORHYX6_PROPERTY_NAMES lists the
+# fourteen properties of the property-set functions, in order.
+file(READ ${ZORHYX6_EXPORT_TABLE} _table)
+string(REGEX MATCHALL "ZORHYX6_EXPORT\\([0-9]+, *[^,]+, *[A-Za-z0-9_]+, *\\([^)]*\\)\\)" _rows "${_table}")
+set(ZORHYX6_ENTRIES "")
+foreach(_row IN LISTS _rows)
+    string(REGEX MATCH "\\(([0-9]+), *([^,]+), *([A-Za-z0-9_]+), *\\(([^)]*)\\)\\)" _unused "${_row}")
+    list(APPEND ZORHYX6_ENTRIES "${CMAKE_MATCH_1}|${CMAKE_MATCH_2}|${CMAKE_MATCH_3}|${CMAKE_MATCH_4}")
+endforeach()
+string(REGEX MATCH "define ZORHYX6_PROPERTIES\\(X\\)[^\n]*\n([^\n]*)" _unused "${_table}")
+string(REGEX MATCHALL "X\\([A-Za-z0-9_]+\\)" ZORHYX6_PROPERTY_NAMES "${CMAKE_MATCH_1}")
+list(TRANSFORM ZORHYX6_PROPERTY_NAMES REPLACE "X\\((.*)\\)" "\\1")
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZORHYX6_EXPORT_TABLE})
+
+# zorhyx6_export(<name> <number var> <result var> <parameters var>)
+function(zorhyx6_export name number result parameters)
+    foreach(entry IN LISTS ZORHYX6_ENTRIES)
+        if(entry MATCHES "^([0-9]+)\\|([^|]+)\\|${name}\\|(.*)$")
+            set(${number} ${CMAKE_MATCH_1} PARENT_SCOPE)
+            set(${result} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+            set(${parameters} "${CMAKE_MATCH_3}" PARENT_SCOPE)
+            return()
+        endif()
+    endforeach()
+    message(FATAL_ERROR "${name} is not in the export table")
+endfunction()
+
 # Writes a .def file: one "name @number NONAME" line per export of the table.
 function(zorhyx6_write_def out_file)
-    # Read whole: the table's lines end in backslashes, which a CMake list
-    # would take for escaped separators.
-    file(READ ${ZORHYX6_EXPORT_TABLE} table)
-    string(REGEX MATCHALL "ZORHYX6_EXPORT\\([0-9]+, *[^,]+, *[A-Za-z0-9_]+," entries "${table}")
     set(def "LIBRARY ZORHYX6.dll\nEXPORTS\n")
-    foreach(entry IN LISTS entries)
-        string(REGEX MATCH "\\(([0-9]+), *[^,]+, *([A-Za-z0-9_]+)," unused "${entry}")
+    foreach(entry IN LISTS ZORHYX6_ENTRIES)
+        string(REGEX MATCH "^([0-9]+)\\|[^|]+\\|([^|]+)\\|" unused "${entry}")
         string(APPEND def "    ${CMAKE_MATCH_2} @${CMAKE_MATCH_1} NONAME\n")
     endforeach()
     file(CONFIGURE OUTPUT ${out_file} CONTENT "${def}")
-    set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZORHYX6_EXPORT_TABLE})
 endfunction()
 
 set(ZORHYX6_DEF ${CMAKE_BINARY_DIR}/ZORHYX6.def)
@@ -36,11 +60,9 @@ endfunction()
 
 if(ZORHYX6_LIBRARY)
     set(HYX_STANDIN_LIBRARY OFF)
-    set(_location ${ZORHYX6_LIBRARY})
 else()
     set(HYX_STANDIN_LIBRARY ON)
     add_subdirectory(${PROJECT_SOURCE_DIR}/standins/zorhyx6 ${CMAKE_BINARY_DIR}/standins/zorhyx6)
-    set(_location $<TARGET_FILE:ZORHYX6>)
 endif()
 
 if(WIN32)
